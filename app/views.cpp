@@ -1,0 +1,10 @@
+// app/views.cpp — the views and cameras. Cameras and scene drawing come with the views;
+// until then nothing is drawn and Tab changes nothing.
+#include "app/views.h"
+
+void view_draw(int, int, int) {}
+void view_change() {}
+void view_refresh_bike() {}
+void view_controls(int) {}
+void camera_select(int) {}
+void camera_keyframes_create() {}
