@@ -87,6 +87,9 @@ void main_loop(game_window* window);
 bool main_loop_frame(game_window* window);
 // Measures real time and advances target_time and the game clock; returns the step, s.
 double frame_time_step();
+// Connected: the step stretched while this client lags the server's tick, up to 4 times
+// before the start and 12.5 % after it, and shrunk to half at most while it runs ahead.
+double stretch_toward_server(double step, int server_tick_target);
 // Runs the ticks the frame's step allows, with their input events.
 void run_frame_ticks(game_window* window);
 // One input event, as the tick whose time slot it falls in sees it.

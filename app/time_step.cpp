@@ -28,17 +28,16 @@ void count_frame(double interval) {
     ++loop_state.stats.buckets[j];
 }
 
-// Runs a lagging client faster and one that is ahead slower.
-double server_stretch(double step) {
-    double g = (session_server_tick_target() - race_state.tick_count - 1) * tick_length;
+} // namespace
+
+double stretch_toward_server(double step, int server_tick_target) {
+    double g = (server_tick_target - race_state.tick_count - 1) * tick_length;
     if (g >= 0) {
         if (race_state.tick_count < race_state.start_tick) return step * (1 + 3 * std::min(g, 1.0));
         return step * (1 + 0.125 * std::min(8 * g, 1.0));
     }
     return step * (0.5 + 0.5 * std::max(g + 1, 0.0));
 }
-
-} // namespace
 
 double frame_time_step() {
     loop_state_record& L = loop_state;
@@ -66,7 +65,7 @@ double frame_time_step() {
     }
     if (L.stats.shortest_step == 0 || step < L.stats.shortest_step) L.stats.shortest_step = step;
     if (step > L.stats.longest_step) L.stats.longest_step = step;
-    if (connected) step = server_stretch(step);
+    if (connected) step = stretch_toward_server(step, session_server_tick_target());
 
     L.last_frame_time = now;
     L.target_time += step;

@@ -42,14 +42,16 @@ void write_line(const char* text) {
     }
 }
 
+std::string format_text(const char* format, va_list args);
+
 void write_formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void write_formatted(const char* format, ...) {
-    char buffer[1200];
+    // No fixed buffer: a long log path must not cut the line before its newline.
     va_list args;
     va_start(args, format);
-    vsnprintf(buffer, sizeof buffer, format, args);
+    std::string text = format_text(format, args);
     va_end(args);
-    write_line(buffer);
+    write_line(text.c_str());
 }
 
 // Opens the file the first message names; a failure leaves the log silent.

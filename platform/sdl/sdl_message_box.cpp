@@ -5,7 +5,14 @@
 #include <SDL.h>
 #include <cstdlib>
 
+namespace {
+bool set(const char* name) {
+    const char* value = getenv(name);
+    return value && value[0];
+}
+} // namespace
+
 int sdl_show_message_box(const char* title, const char* text) {
-    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY")) return 0;
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY")) return 0;
     return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, text, nullptr) == 0;
 }

@@ -69,6 +69,23 @@ TEST_F(time_step, histogram_buckets_double_from_one_tick) {
     }
 }
 
+TEST_F(time_step, a_connected_step_is_stretched_toward_the_server) {
+    race_state.tick_count = 1000;
+    const struct {
+        int start_tick, ahead_ticks; // the server's target minus tick_count minus one
+        double factor;
+    } cases[] = {
+        {2000, 0, 1},     {2000, 64, 2.5},  {2000, 128, 4},     {2000, 1000, 4}, // before the drop
+        {500, 8, 1.0625}, {500, 16, 1.125}, {500, 500, 1.125},                   // racing
+        {500, -64, 0.75}, {500, -128, 0.5}, {2000, -1000, 0.5},                  // running ahead
+    };
+    for (const auto& c : cases) {
+        race_state.start_tick = c.start_tick;
+        EXPECT_DOUBLE_EQ(stretch_toward_server(0.01, 1001 + c.ahead_ticks), 0.01 * c.factor)
+            << c.start_tick << " " << c.ahead_ticks;
+    }
+}
+
 // The clutch lets out by 1/32 a tick once released, so its value after the frame tells in
 // which tick the release was handled.
 class event_timing : public loop_test {
