@@ -29,9 +29,9 @@ unsigned char* read_frame(int width, int height) {
 int screenshot_number() {
     if (loop_state.screenshot_next == 0) {
         unsigned largest = 0;
-        for (int i = 0; i < file_name_count(); ++i) {
+        for (const char* const* name = all_file_names(); *name; ++name) {
             unsigned n;
-            if (sscanf(file_name_at(i), "screenshot%u.ppm", &n) == 1 && n > largest) largest = n;
+            if (sscanf(*name, "screenshot%u.ppm", &n) == 1 && n > largest) largest = n;
         }
         loop_state.screenshot_next = (int)largest + 1;
     }

@@ -22,6 +22,8 @@
 #include "track/track.h"
 #include "ui/ui.h"
 
+#include "game_data_digest.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -109,7 +111,7 @@ int startup(int argc, char** argv, game_window** window_out) {
     entry_values.chase_height = 5;
     scramble_prepare_keys(); // 2
     // 3: standard output carries video frames; POSIX streams are binary already.
-    if (!check_game_data()) { // 4
+    if (!check_game_data(game_data_expected_digest)) { // 4
         error_box("Problem starting Tarvik", "Can't find game data\n");
         return 0;
     }

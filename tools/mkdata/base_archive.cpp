@@ -1,0 +1,11 @@
+// tools/mkdata/base_archive.cpp — the base archive "zzzz.saf": the game's own files that the
+// tracks share. Textures, models and sounds join it as their formats arrive.
+#include "tools/mkdata/mkdata.h"
+
+std::string make_base_archive() {
+    std::vector<archive_member> members = {
+        {"about.txt", "Tarvik game data.\n"
+                      "Every file here is made by the game's own data generator.\n"},
+    };
+    return archive_encode(members);
+}
