@@ -9,6 +9,7 @@
 #include "net/net.h"
 #include "platform/input.h"
 #include "platform/log.h"
+#include "platform/window.h"
 #include "race/race.h"
 #include "track/track.h"
 #include "ui/ui.h"
@@ -88,8 +89,18 @@ void refresh_after_menu() {
 
 void handle_input_event(game_window* window, uint32_t code, int pressed) {
     loop_state_record& L = loop_state;
-    for (ride_control& rc : L.ride_controls)
-        if (rc.binding->key_name && rc.binding->key_code == code) rc.value = pressed ? 1 : 0;
+    // The window's close button: the game quits through its shutdown.
+    if (code == input_close && pressed) {
+        window_request_close(window);
+        return;
+    }
+    for (ride_control& rc : L.ride_controls) {
+        if (!rc.binding->key_name || rc.binding->key_code != code) continue;
+        rc.value = pressed ? 1 : 0;
+        if (run_settings.debug_level)
+            log_printf("Ride control \"%s\" %s\n", rc.binding->label,
+                       pressed ? "pressed" : "released");
+    }
     if (is_menu_key(menu_key_cursor_left, code)) L.mouse_held = pressed;
 
     if (control_capture.active) {

@@ -1,8 +1,12 @@
 // app/views.cpp — the views and cameras. Cameras and scene drawing come with the views;
-// until then nothing is drawn and Tab changes nothing.
+// until then every view shows the clear colour and Tab changes nothing.
 #include "app/views.h"
 
-void view_draw(int, int, int) {}
+#include "render/render.h"
+
+void view_draw(int, int, int) {
+    render_clear_frame();
+}
 void view_change() {}
 void view_refresh_bike() {}
 void view_controls(int) {}

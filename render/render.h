@@ -12,6 +12,8 @@ int gl_build_shaders();
 void gl_initial_state(int flat);
 void gl_finish_frame();
 void set_projection(int width, int height, double fov_degrees);
+// Clears the frame to the clear colour.
+void render_clear_frame();
 // Reads the frame as RGB rows, bottom row first; 0 when it can't.
 int read_frame_pixels(int width, int height, unsigned char* rgb);
 
