@@ -2,6 +2,7 @@
 // control outputs, and how the outputs drive the player's bike.
 #include "app/main_loop.h"
 
+#include "app/bike_setup.h"
 #include "app/settings.h"
 #include "bike/bike.h"
 #include "platform/input.h"
@@ -68,7 +69,7 @@ void drive_viewed_bike() {
         time_trial_restart();
 
     float steer = out[out_steer];
-    if (choice_is(&settings.reverse_steering, "Yes")) steer = -steer;
+    if (choice_is(&bike_setup.reverse_steering, "Yes")) steer = -steer;
     bike_set_steer(b, steer);
     bike_set_front_brake(b, out[out_front_brake]);
     bike_set_rear_brake(b, out[out_rear_brake]);
@@ -77,7 +78,7 @@ void drive_viewed_bike() {
     bike_set_lean(b, out[out_lean]);
 
     float dab = out[out_dab];
-    if (choice_is(&settings.sticky_dab, "Yes")) {
+    if (choice_is(&bike_setup.sticky_dab, "Yes")) {
         if (loop_state.dab_last < 0.5f && dab >= 0.5f) loop_state.dab_latched ^= 1;
         bike_set_dab(b, loop_state.dab_latched ? 1 : 0);
     } else {

@@ -84,9 +84,7 @@ void settings_apply_preset(int preset) {
 
 void settings_reset() {
     settings_record& s = settings;
-    s.xres = 640;
-    s.yres = 480;
-    s.draw_fps = s.draw_time = s.draw_ping = s.spy = 0;
+    s.spy = 0;
     s.track = intern_string("rabbithill");
     s.track_choice = {"track", "Track", nullptr, 0, 0};
     s.record = choice("record", "Record Demo", record_names, 0);
@@ -144,9 +142,6 @@ void settings_reset() {
     s.bindings[bind_next] = binding("next_key", "Next Bike", "]");
     s.bindings[bind_chat] = binding("console_key", "Chat", "t");
     s.bindings[bind_screenshot] = binding("screenshot_key", "Screenshot", "s");
-    s.stability = number("stability", "Stability", 100, 1, 0, 100);
-    s.reverse_steering = choice("reverse_steering", "Reversed Steering", no_yes, 1);
-    s.sticky_dab = choice("sticky_dab", "Sticky Sit/Dab", no_yes, 0);
     settings_apply_preset(0);
 }
 

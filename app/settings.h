@@ -72,7 +72,7 @@ enum binding_index {
 };
 
 struct settings_record {
-    int xres, yres, draw_fps, draw_time, draw_ping, spy;
+    int spy;                     // a riding player may move the view to other riders
     const char* track;           // folder of the track to select at start (interned)
     setting_choice track_choice; // "Track": the display names of the track list
     setting_choice record, skill;
@@ -94,9 +94,6 @@ struct settings_record {
     int billboard_optimize_lookahead;
     int message_lines;
     control_binding bindings[binding_count];
-    // Rider options of the bike setup that the input handling reads.
-    setting_number stability;
-    setting_choice reverse_steering, sticky_dab;
 };
 extern settings_record settings;
 
@@ -110,6 +107,10 @@ bool set_choice(setting_choice* choice, const char* text);
 const char* choice_name(const setting_choice* choice);
 bool choice_is(const setting_choice* choice, const char* name);
 
-// The configuration file: read at start-up, written in full at shutdown.
+// The configuration file: read at start-up, written in full at shutdown. Window size and
+// display switches go straight into the run settings.
 void read_config();
 void write_config();
+// The configuration's lines from an open stream (what read_config does with "@config").
+struct stream;
+void config_read_lines(stream* in);

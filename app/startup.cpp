@@ -3,6 +3,7 @@
 // before the derived settings, and the command line overrides both.
 #include "app/startup.h"
 
+#include "app/bike_setup.h"
 #include "app/command_line.h"
 #include "app/main_loop.h"
 #include "app/run_settings.h"
@@ -88,14 +89,12 @@ void open_audio() {
     }
 }
 
-// Values the configuration holds for the run settings until the command line overrides them.
+// The number of message lines the configuration asked for, kept within the ring.
 void take_configured_values() {
-    run_settings.window_width = settings.xres;
-    run_settings.window_height = settings.yres;
-    run_settings.draw_ping = settings.draw_ping;
-    app_globals.draw_fps = settings.draw_fps;
-    app_globals.draw_time = settings.draw_time;
-    message_ring.max_visible = settings.message_lines;
+    int lines = settings.message_lines;
+    message_ring.max_visible = lines < 0                   ? 0
+                               : lines > message_ring_size ? message_ring_size
+                                                           : lines;
 }
 
 } // namespace
@@ -104,6 +103,7 @@ int startup(int argc, char** argv, game_window** window_out) {
     *window_out = nullptr;
     run_settings_reset();
     settings_reset();
+    bike_setup_reset();
     message_ring.clock = &race_state.game_clock;
 
     ride_controls_init(); // 1
@@ -121,11 +121,11 @@ int startup(int argc, char** argv, game_window** window_out) {
     video_modes_build();                  // 7
     run_settings.use_mmx = cpu_has_mmx(); // 8
     if (!run_settings.use_mmx) log_printf("This CPU does not have MMX!\n");
-    assists_apply_stability(settings.stability.value); // 9
-    settings_apply_preset(0);                          // 10
-    gear_choices_build();                              // 11
-    lighting_set_defaults();                           // 12
-    read_config();                                     // 13
+    assists_apply_stability(bike_setup.stability.value); // 9
+    settings_apply_preset(0);                            // 10
+    gear_choices_build();                                // 11
+    lighting_set_defaults();                             // 12
+    read_config();                                       // 13
     take_configured_values();
     for (rider_slot& s : race_state.slots) { // 14
         s.voice = nullptr;

@@ -2,6 +2,7 @@
 // with a window that is open but draws nothing.
 #pragma once
 
+#include "app/bike_setup.h"
 #include "app/main_loop.h"
 #include "app/run_settings.h"
 #include "bike/bike.h"
@@ -22,6 +23,7 @@ class loop_test : public testing::Test {
         fake_clock_install(start_ms);
         run_settings_reset();
         settings_reset();
+        bike_setup_reset();
         loop_state = loop_state_record{};
         race_state = race_state_record{};
         race_slots_clear();

@@ -19,13 +19,13 @@ class driving : public loop_test {
 TEST_F(driving, steering_is_reversed_by_default) {
     drive(out_steer, 0.5f);
     EXPECT_EQ(rider.steer, -0.5f);
-    settings.reverse_steering.index = 0;
+    bike_setup.reverse_steering.index = 0;
     drive(out_steer, 0.5f);
     EXPECT_EQ(rider.steer, 0.5f);
 }
 
 TEST_F(driving, sticky_dab_latches_on_each_press) {
-    settings.sticky_dab.index = 1;
+    bike_setup.sticky_dab.index = 1;
     const float presses[] = {0, 1, 0, 0, 0.7f, 0.4f, 0};
     const float sitting[] = {0, 1, 1, 1, 0, 0, 0};
     for (int i = 0; i < 7; ++i) {

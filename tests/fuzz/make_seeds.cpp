@@ -24,5 +24,8 @@ int main(int argc, char** argv) {
     put("scram_reader/gzip", scram_encode(gzip_encode(text)));
     put("stream_scanf/text", std::string("\x01", 1) + text);
     put("stream_scanf/numbers", std::string("\x02", 1) + "0x1A 017 -5 1e-3 .5 1e");
+    put("config_reader/lines", "laps=7\nfov=200\nthrottle_key=(0.1,0.9)Pad axis 2\n"
+                               "front_brake_key=(k)q\nuse_fbo=No\nslot03=Robot\nnumber=123456789\n"
+                               "server_name_hist04=host\nname=Rider\nmystery\n");
     return ok ? 0 : 1;
 }

@@ -167,10 +167,15 @@ TEST_F(window_test, the_close_button_asks_and_leaves_the_window_open) {
     EXPECT_TRUE(window_is_open(w));
 }
 
-// The built game: a key reaches its ride controls, the close button ends it through its
-// shutdown with status 0.
+// The built game: a key bound in "@config" reaches its ride controls, the close button ends it
+// through its shutdown with status 0, and the configuration is written back whole.
 TEST(game_window, the_game_answers_a_key_and_closes_cleanly) {
     std::string home = make_temp_folder();
+    std::filesystem::create_directories(home + "/Tarvik");
+    FILE* config = fopen((home + "/Tarvik/config").c_str(), "wb");
+    ASSERT_NE(config, nullptr);
+    fputs("throttle_key=(k)q\nvideo_mode=Windowed\nxres=400\nyres=300\n", config);
+    fclose(config);
     pid_t game = fork();
     if (game == 0) {
         setenv("XDG_DATA_HOME", home.c_str(), 1);
@@ -179,7 +184,7 @@ TEST(game_window, the_game_answers_a_key_and_closes_cleanly) {
     }
     unsigned long id = find_window("Tarvik");
     ASSERT_NE(id, 0u);
-    std::string keys = "xdotool windowfocus --sync " + std::to_string(id) + " key --delay 50 x";
+    std::string keys = "xdotool windowfocus --sync " + std::to_string(id) + " key --delay 50 q";
     EXPECT_EQ(system(keys.c_str()), 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     send_close_request(id);
@@ -196,6 +201,10 @@ TEST(game_window, the_game_answers_a_key_and_closes_cleanly) {
     EXPECT_NE(log.find("Ride control \"Throttle\" pressed\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Ride control \"Throttle\" released\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Window shutdown complete\n"), std::string::npos) << log;
+    std::string written = read_file(home + "/Tarvik/config");
+    for (const char* line : {"xres=400\n", "video_mode=Windowed\n", "throttle_key=(k)q\n",
+                             "screenshot_key=(k)s\n", "message_lines=5\n"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << written;
     std::filesystem::remove_all(home);
 }
 
