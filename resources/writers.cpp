@@ -9,6 +9,7 @@
 #include <nettle/aes.h>
 #include <nettle/sha1.h>
 #include <nettle/sha2.h>
+#include <png.h>
 #include <zlib.h>
 
 std::string archive_encode(const std::vector<archive_member>& members) {
@@ -81,4 +82,42 @@ std::string game_data_digest(const std::string& bytes) {
     uint8_t digest[SHA1_DIGEST_SIZE];
     sha1_digest(&hash, sizeof digest, digest);
     return digest_hex(digest, sizeof digest);
+}
+
+namespace {
+void append_png_bytes(png_structp png, png_bytep data, png_size_t length) {
+    ((std::string*)png_get_io_ptr(png))->append((const char*)data, length);
+}
+void no_flush(png_structp) {}
+} // namespace
+
+std::string png_encode(int width, int height, int channels, const unsigned char* pixels,
+                       const std::vector<std::pair<std::string, std::string>>& texts) {
+    const int types[5] = {-1, PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA, PNG_COLOR_TYPE_RGB,
+                          PNG_COLOR_TYPE_RGB_ALPHA};
+    if (channels < 1 || channels > 4 || width <= 0 || height <= 0) return std::string();
+    std::string out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return std::string();
+    }
+    png_set_write_fn(png, &out, append_png_bytes, no_flush);
+    png_set_IHDR(png, info, width, height, 8, types[channels], PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_text> chunks(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        chunks[i] = png_text{};
+        chunks[i].compression = PNG_TEXT_COMPRESSION_NONE;
+        chunks[i].key = const_cast<char*>(texts[i].first.c_str());
+        chunks[i].text = const_cast<char*>(texts[i].second.c_str());
+    }
+    if (!chunks.empty()) png_set_text(png, info, chunks.data(), (int)chunks.size());
+    png_write_info(png, info);
+    for (int row = 0; row < height; ++row)
+        png_write_row(png, const_cast<unsigned char*>(pixels + (size_t)row * width * channels));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }

@@ -18,6 +18,10 @@ std::string archive_encode(const std::vector<archive_member>& members);
 std::string gzip_encode(const std::string& data);
 // A scrambled file whose salt follows from the data.
 std::string scram_encode(const std::string& data);
+// A PNG of 8-bit pixels, rows top first, 1 (grey), 3 (RGB) or 4 (RGBA) channels; the text
+// chunks (key, value) go in as tEXt chunks. Empty on failure.
+std::string png_encode(int width, int height, int channels, const unsigned char* pixels,
+                       const std::vector<std::pair<std::string, std::string>>& texts = {});
 // Writes the bytes to the path, creating its folders. 1 on success.
 int write_whole_file(const std::string& path, const std::string& bytes);
 // The SHA-1 digest of the bytes (the first MiB, as the data check reads) as 40 hex digits.
