@@ -14,20 +14,8 @@ namespace {
 
 constexpr size_t number_length = 7;
 
-const char* const no_yes[] = {"No", "Yes"};
 const char* const brake_modes[] = {"Normal", "Antilock"};
 const char* const wheelie_modes[] = {"No", "Yes", "Front Only"};
-
-template <int N>
-setting_choice choice(const char* key, const char* label, const char* const (&names)[N],
-                      int index) {
-    return {key, label, names, N, index};
-}
-
-setting_number number(const char* key, const char* label, double value, double step, double minimum,
-                      double maximum) {
-    return {key, label, value, step, minimum, maximum};
-}
 
 // One number or choice item, in the order the files carry them.
 struct setup_item {
@@ -99,63 +87,69 @@ void bike_setup_reset() {
     b.name = "Joe Motocross";
     b.number = "999";
     b.rider_texture = b.head_texture = b.bike_texture = b.wheel_texture = "";
-    b.stability = number("stability", "Stability", 100, 1, 0, 100);
-    b.leveling = number("leveling", "Leveling", 20, 1, 0, 100);
-    b.roll_damping = number("roll_damping", "Roll Damping", 60, 1, 0, 100);
-    b.roll_limit_angle = number("roll_limit_angle", "Roll Limit Angle", 45, 1, 0, 180);
-    b.roll_limit_factor = number("roll_limit_factor", "Roll Limit Factor", 10, 1, 0, 64);
-    b.steering_damping = number("steering_damping", "Steering Damping", 45, 1, 0, 100);
-    b.steering_strength = number("steering_strength", "Steering Strength", 75, 1, 0, 100);
-    b.max_steering_force = number("max_steering_force", "Max Steering Force", 400, 5, 0, 1000);
-    b.direct_steering = number("direct_steering", "Direct Steering", 1, 0.125, 0, 1);
-    b.slow_damping_speed = number("slow_damping_speed", "Slow Damping Speed", 40, 1, 0, 100);
-    b.slow_damping_factor = number("slow_damping_factor", "Slow Damping Factor", 2, 0.25, 1, 10);
+    b.stability = make_number("stability", "Stability", 100, 1, 0, 100);
+    b.leveling = make_number("leveling", "Leveling", 20, 1, 0, 100);
+    b.roll_damping = make_number("roll_damping", "Roll Damping", 60, 1, 0, 100);
+    b.roll_limit_angle = make_number("roll_limit_angle", "Roll Limit Angle", 45, 1, 0, 180);
+    b.roll_limit_factor = make_number("roll_limit_factor", "Roll Limit Factor", 10, 1, 0, 64);
+    b.steering_damping = make_number("steering_damping", "Steering Damping", 45, 1, 0, 100);
+    b.steering_strength = make_number("steering_strength", "Steering Strength", 75, 1, 0, 100);
+    b.max_steering_force = make_number("max_steering_force", "Max Steering Force", 400, 5, 0, 1000);
+    b.direct_steering = make_number("direct_steering", "Direct Steering", 1, 0.125, 0, 1);
+    b.slow_damping_speed = make_number("slow_damping_speed", "Slow Damping Speed", 40, 1, 0, 100);
+    b.slow_damping_factor =
+        make_number("slow_damping_factor", "Slow Damping Factor", 2, 0.25, 1, 10);
     b.land_damping_falloff =
-        number("land_damping_falloff", "Landing Damping Falloff", 0.25, 0.0625, 0, 0.5);
-    b.land_damping_factor = number("land_damping_factor", "Landing Damping Factor", 2, 0.25, 1, 3);
-    b.full_lock_speed = number("full_lock_speed", "Full Lock Speed", 10, 1, 1, 100);
+        make_number("land_damping_falloff", "Landing Damping Falloff", 0.25, 0.0625, 0, 0.5);
+    b.land_damping_factor =
+        make_number("land_damping_factor", "Landing Damping Factor", 2, 0.25, 1, 3);
+    b.full_lock_speed = make_number("full_lock_speed", "Full Lock Speed", 10, 1, 1, 100);
     b.restricted_lock_speed =
-        number("restricted_lock_speed", "Restricted Lock Speed", 50, 1, 1, 100);
-    b.restricted_lock = number("restricted_lock", "Restricted Lock Angle", 7.5, 0.125, 0, 45);
-    b.arcade = choice("arcade", "Arcade Physics", no_yes, 1);
-    b.front_brake = choice("front_brake", "Front Brake", brake_modes, 1);
-    b.rear_brake = choice("rear_brake", "Rear Brake", brake_modes, 0);
-    b.stop_wheelies = choice("stop_wheelies", "Stop Wheelies", wheelie_modes, 0);
-    b.auto_shift = choice("auto_shift", "Automatic Shifting", no_yes, 1);
-    b.auto_dab = choice("auto_dab", "Dab When Stopped", no_yes, 1);
-    b.auto_align = choice("auto_align", "Realign After Fall", no_yes, 1);
-    b.sticky_dab = choice("sticky_dab", "Sticky Sit/Dab", no_yes, 0);
-    b.reverse_steering = choice("reverse_steering", "Reversed Steering", no_yes, 1);
-    b.lean_indicator = choice("lean_indicator", "Lean Indicator", no_yes, 1);
-    b.auto_clutch_rpms = number("auto_clutch_rpms", "Auto Clutch RPMs", 5000, 100, 0, 5000);
-    b.brake_torque = number("brake_torque", "Braking Torque (Front)", 250, 10, 0, 500);
-    b.rear_brake_torque = number("rear_brake_torque", "Braking Torque (Rear)", 250, 10, 0, 500);
-    b.max_dab_speed = number("max_dab_speed", "Max Dab Speed (MPH)", 20, 1, 5, 20);
+        make_number("restricted_lock_speed", "Restricted Lock Speed", 50, 1, 1, 100);
+    b.restricted_lock = make_number("restricted_lock", "Restricted Lock Angle", 7.5, 0.125, 0, 45);
+    b.arcade = make_choice("arcade", "Arcade Physics", no_yes_names, 1);
+    b.front_brake = make_choice("front_brake", "Front Brake", brake_modes, 1);
+    b.rear_brake = make_choice("rear_brake", "Rear Brake", brake_modes, 0);
+    b.stop_wheelies = make_choice("stop_wheelies", "Stop Wheelies", wheelie_modes, 0);
+    b.auto_shift = make_choice("auto_shift", "Automatic Shifting", no_yes_names, 1);
+    b.auto_dab = make_choice("auto_dab", "Dab When Stopped", no_yes_names, 1);
+    b.auto_align = make_choice("auto_align", "Realign After Fall", no_yes_names, 1);
+    b.sticky_dab = make_choice("sticky_dab", "Sticky Sit/Dab", no_yes_names, 0);
+    b.reverse_steering = make_choice("reverse_steering", "Reversed Steering", no_yes_names, 1);
+    b.lean_indicator = make_choice("lean_indicator", "Lean Indicator", no_yes_names, 1);
+    b.auto_clutch_rpms = make_number("auto_clutch_rpms", "Auto Clutch RPMs", 5000, 100, 0, 5000);
+    b.brake_torque = make_number("brake_torque", "Braking Torque (Front)", 250, 10, 0, 500);
+    b.rear_brake_torque =
+        make_number("rear_brake_torque", "Braking Torque (Rear)", 250, 10, 0, 500);
+    b.max_dab_speed = make_number("max_dab_speed", "Max Dab Speed (MPH)", 20, 1, 5, 20);
     b.front_sprocket_adjustment =
-        number("front_sprocket_adjustment", "Countershaft Sprocket", 0, 1, -2, 2);
-    b.rear_sprocket_adjustment = number("rear_sprocket_adjustment", "Rear Sprocket", 0, 1, -2, 2);
+        make_number("front_sprocket_adjustment", "Countershaft Sprocket", 0, 1, -2, 2);
+    b.rear_sprocket_adjustment =
+        make_number("rear_sprocket_adjustment", "Rear Sprocket", 0, 1, -2, 2);
     b.fork_compression_adjustment =
-        number("fork_compression_adjustment", "Fork Compression Damping", 50, 1, 0, 100);
+        make_number("fork_compression_adjustment", "Fork Compression Damping", 50, 1, 0, 100);
     b.fork_rebound_adjustment =
-        number("fork_rebound_adjustment", "Fork Rebound Damping", 50, 1, 0, 100);
+        make_number("fork_rebound_adjustment", "Fork Rebound Damping", 50, 1, 0, 100);
     b.fork_spring_rate_adjustment =
-        number("fork_spring_rate_adjustment", "Fork Spring Rate", 50, 1, 0, 100);
-    b.fork_preload_adjustment = number("fork_preload_adjustment", "Fork Preload", 50, 1, 0, 100);
+        make_number("fork_spring_rate_adjustment", "Fork Spring Rate", 50, 1, 0, 100);
+    b.fork_preload_adjustment =
+        make_number("fork_preload_adjustment", "Fork Preload", 50, 1, 0, 100);
     b.fork_oil_level_adjustment =
-        number("fork_oil_level_adjustment", "Fork Oil Level", 50, 1, 0, 100);
+        make_number("fork_oil_level_adjustment", "Fork Oil Level", 50, 1, 0, 100);
     b.shock_compression_adjustment =
-        number("shock_compression_adjustment", "Shock Compression Damping", 50, 1, 0, 100);
+        make_number("shock_compression_adjustment", "Shock Compression Damping", 50, 1, 0, 100);
     b.shock_rebound_adjustment =
-        number("shock_rebound_adjustment", "Shock Rebound Damping", 50, 1, 0, 100);
+        make_number("shock_rebound_adjustment", "Shock Rebound Damping", 50, 1, 0, 100);
     b.shock_spring_rate_adjustment =
-        number("shock_spring_rate_adjustment", "Shock Spring Rate", 50, 1, 0, 100);
-    b.shock_preload_adjustment = number("shock_preload_adjustment", "Shock Preload", 50, 1, 0, 100);
-    b.rider_yspring = number("rider_yspring", "Rider Vertical Spring", 50, 1, 0, 100);
-    b.rider_ydamping = number("rider_ydamping", "Rider Vertical Damping", 50, 1, 0, 100);
-    b.rider_zspring = number("rider_zspring", "Rider Forward Spring", 50, 1, 0, 100);
-    b.rider_zdamping = number("rider_zdamping", "Rider Forward Damping", 50, 1, 0, 100);
+        make_number("shock_spring_rate_adjustment", "Shock Spring Rate", 50, 1, 0, 100);
+    b.shock_preload_adjustment =
+        make_number("shock_preload_adjustment", "Shock Preload", 50, 1, 0, 100);
+    b.rider_yspring = make_number("rider_yspring", "Rider Vertical Spring", 50, 1, 0, 100);
+    b.rider_ydamping = make_number("rider_ydamping", "Rider Vertical Damping", 50, 1, 0, 100);
+    b.rider_zspring = make_number("rider_zspring", "Rider Forward Spring", 50, 1, 0, 100);
+    b.rider_zdamping = make_number("rider_zdamping", "Rider Forward Damping", 50, 1, 0, 100);
     b.rider_mass_distribution =
-        number("rider_mass_distribution", "Rider Mass Distribution", 0.33, 0.01, 0.33, 0.5);
+        make_number("rider_mass_distribution", "Rider Mass Distribution", 0.33, 0.01, 0.33, 0.5);
 }
 
 bool bike_setup_read(const char* key, const char* value, int line) {

@@ -58,6 +58,7 @@ void draw_frame(window_frame* frame) {
             draw_centered_row(warmup_text_row, "Warmup mode - collisions disabled");
     }
     menu_draw();
+    screenshot_write_pending(frame->width, frame->height);
     if (e.gl_finish) gl_finish_frame();
 }
 

@@ -72,9 +72,10 @@ struct loop_state_record {
     axis_handle* cursor_y;
     int cursor_last_x, cursor_last_y;
     frame_stats stats;
-    int dab_latched;     // the sticky sit/dab state
-    float dab_last;      // last tick's sit/dab output
-    int screenshot_next; // number of the next screenshot; 0 until the files were scanned
+    int dab_latched;        // the sticky sit/dab state
+    float dab_last;         // last tick's sit/dab output
+    int screenshot_next;    // number of the next screenshot; 0 until the files were scanned
+    int screenshot_pending; // the screenshot key was pressed: write the next frame
 };
 extern loop_state_record loop_state;
 

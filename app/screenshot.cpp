@@ -3,7 +3,6 @@
 
 #include "app/main_loop.h"
 #include "platform/messages.h"
-#include "platform/window.h"
 #include "render/render.h"
 #include "resources/files.h"
 #include "resources/images.h"
@@ -38,15 +37,21 @@ int screenshot_number() {
     return loop_state.screenshot_next++;
 }
 
-void take_screenshot(game_window* window) {
-    window_frame* frame = window ? &window->frame : nullptr;
-    if (!frame) return;
-    unsigned char* rgb = read_frame(frame->width, frame->height);
+// The key only asks: the frame is read before the next swap, while its pixels are still the
+// ones on screen.
+void take_screenshot(game_window*) {
+    loop_state.screenshot_pending = 1;
+}
+
+void screenshot_write_pending(int width, int height) {
+    if (!loop_state.screenshot_pending) return;
+    loop_state.screenshot_pending = 0;
+    unsigned char* rgb = read_frame(width, height);
     if (!rgb) return;
     int n = screenshot_number();
     char name[64], message[64];
     snprintf(name, sizeof name, "@screenshot%03d.png", n);
-    if (image_write_png_rgb(name, frame->width, frame->height, rgb)) {
+    if (image_write_png_rgb(name, width, height, rgb)) {
         snprintf(message, sizeof message, "Saved \"screenshot%03d.png\"", n);
         print_message(message);
     }

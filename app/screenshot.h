@@ -5,8 +5,11 @@
 
 struct game_window;
 
-// Writes the current frame as "@screenshot%03d.png", numbered after the ones already there.
+// Asks for the next frame to be written as "@screenshot%03d.png", numbered after the ones
+// already there.
 void take_screenshot(game_window* window);
+// Writes the frame just drawn when a screenshot was asked for (before the buffers swap).
+void screenshot_write_pending(int width, int height);
 // The number the next screenshot takes: the first time, one past the largest existing.
 int screenshot_number();
 // Writes an RGB frame given bottom row first as a binary PPM, top row first.

@@ -7,10 +7,10 @@
 #include <cstring>
 
 settings_record settings;
+const char* const no_yes_names[2] = {"No", "Yes"};
 
 namespace {
 
-const char* const no_yes[] = {"No", "Yes"};
 const char* const record_names[] = {"No", "Yes"};
 const char* const skill_names[] = {"Novice", "Amateur", "Expert"};
 const char* const gate_names[] = {"Empty", "Human", "Robot", "Robot (2 stroke)",
@@ -33,17 +33,6 @@ const char* const slot_keys[gate_count] = {
     "slot16", "slot17", "slot18", "slot19", "slot20", "slot21", "slot22", "slot23",
     "slot24", "slot25", "slot26", "slot27", "slot28", "slot29", "slot30", "slot31",
     "slot32", "slot33", "slot34", "slot35", "slot36", "slot37", "slot38", "slot39"};
-
-template <int N>
-setting_choice choice(const char* key, const char* label, const char* const (&names)[N],
-                      int index) {
-    return {key, label, names, N, index};
-}
-
-setting_number number(const char* key, const char* label, double value, double step, double minimum,
-                      double maximum) {
-    return {key, label, value, step, minimum, maximum};
-}
 
 control_binding binding(const char* key, const char* label, const char* start_key) {
     return {key, label, intern_string(start_key), 0, nullptr, nullptr, 0, 1};
@@ -87,39 +76,45 @@ void settings_reset() {
     s.spy = 0;
     s.track = intern_string("rabbithill");
     s.track_choice = {"track", "Track", nullptr, 0, 0};
-    s.record = choice("record", "Record Demo", record_names, 0);
-    s.skill = choice("skill", "Robot Skill", skill_names, 0);
-    s.minutes = number("minutes", "Minutes", 0, 1, 0, 60);
-    s.laps = number("laps", "Laps", 5, 1, 0, 50);
+    s.record = make_choice("record", "Record Demo", record_names, 0);
+    s.skill = make_choice("skill", "Robot Skill", skill_names, 0);
+    s.minutes = make_number("minutes", "Minutes", 0, 1, 0, 60);
+    s.laps = make_number("laps", "Laps", 5, 1, 0, 50);
     for (int i = 0; i < gate_count; ++i)
-        s.slots[i] = choice(slot_keys[i], gate_labels[i], gate_names, 0);
-    s.ghost_fade_distance = number("ghost_fade_distance", "Ghost Fade Distance", 10, 1, 0, 40);
-    s.time_trial_abort = choice("time_trial_abort", "Backing Up Aborts Attempt", no_yes, 1);
-    s.video_mode = choice("video_mode", "Video Mode", video_names, 0);
+        s.slots[i] = make_choice(slot_keys[i], gate_labels[i], gate_names, 0);
+    s.ghost_fade_distance = make_number("ghost_fade_distance", "Ghost Fade Distance", 10, 1, 0, 40);
+    s.time_trial_abort =
+        make_choice("time_trial_abort", "Backing Up Aborts Attempt", no_yes_names, 1);
+    s.video_mode = make_choice("video_mode", "Video Mode", video_names, 0);
     strcpy(s.server_name, "localhost");
     memset(s.server_history, 0, sizeof s.server_history);
-    s.ground_detail = number("ground_detail", "Ground Geometric Detail", 0, 1, 0, 100);
-    s.ground_texture_detail = number("ground_texture_detail", "Ground Texture Levels", 0, 1, 0, 10);
-    s.ground_texture_dim = choice("ground_texture_dim", "Ground Texture Resolution", dim_names, 0);
-    s.ground_mipmaps = choice("ground_mipmaps", "Enable Ground Mipmaps", no_yes, 0);
-    s.texture_compress = choice("texture_compress", "Compress Textures", compress_names, 0);
-    s.render_texture = choice("render_texture", "Terrain Rendering Method", render_names, 0);
-    s.use_fbo = choice("use_fbo", "Use Framebuffer Objects", no_yes, 1);
-    s.use_shader = choice("use_shader", "Use Shader Programs", no_yes, 0);
-    s.model_detail = number("model_detail", "Model Geometric Detail", 0, 1, 0, 100);
-    s.model_texture_detail = number("model_texture_detail", "Model Texture Detail", 0, 1, 0, 10);
-    s.roost_density = number("roost_density", "Roost Density", 0, 10, 0, 1000);
-    s.lens_flare = choice("lens_flare", "Enable Lens Flares", no_yes, 0);
-    s.reflections = choice("reflections", "Enable Reflections", no_yes, 0);
-    s.hide_rider = choice("hide_rider", "Hide 1st Person Rider", no_yes, 0);
-    s.rigid_camera = choice("rigid_camera", "Rigid 3rd person camera", no_yes, 0);
-    s.fov = number("fov", "Field Of View", 110, 1, 10, 170);
-    s.first_person_height = number("first_person_height", "1st Person Height", 0, 0.03125, 0, 1);
-    s.first_person_angle = number("first_person_angle", "1st Person Angle", 0, 1, 0, 40);
-    s.third_person_height = number("third_person_height", "3rd Person Height", 5, 1, 0, 20);
-    s.third_person_distance = number("third_person_distance", "3rd Person Distance", 10, 1, 5, 40);
-    s.volume = number("volume", "Volume", 10, 1, 0, 10);
-    s.playback_mode = choice("playback_mode", "Playback Mode", playback_names, 0);
+    s.ground_detail = make_number("ground_detail", "Ground Geometric Detail", 0, 1, 0, 100);
+    s.ground_texture_detail =
+        make_number("ground_texture_detail", "Ground Texture Levels", 0, 1, 0, 10);
+    s.ground_texture_dim =
+        make_choice("ground_texture_dim", "Ground Texture Resolution", dim_names, 0);
+    s.ground_mipmaps = make_choice("ground_mipmaps", "Enable Ground Mipmaps", no_yes_names, 0);
+    s.texture_compress = make_choice("texture_compress", "Compress Textures", compress_names, 0);
+    s.render_texture = make_choice("render_texture", "Terrain Rendering Method", render_names, 0);
+    s.use_fbo = make_choice("use_fbo", "Use Framebuffer Objects", no_yes_names, 1);
+    s.use_shader = make_choice("use_shader", "Use Shader Programs", no_yes_names, 0);
+    s.model_detail = make_number("model_detail", "Model Geometric Detail", 0, 1, 0, 100);
+    s.model_texture_detail =
+        make_number("model_texture_detail", "Model Texture Detail", 0, 1, 0, 10);
+    s.roost_density = make_number("roost_density", "Roost Density", 0, 10, 0, 1000);
+    s.lens_flare = make_choice("lens_flare", "Enable Lens Flares", no_yes_names, 0);
+    s.reflections = make_choice("reflections", "Enable Reflections", no_yes_names, 0);
+    s.hide_rider = make_choice("hide_rider", "Hide 1st Person Rider", no_yes_names, 0);
+    s.rigid_camera = make_choice("rigid_camera", "Rigid 3rd person camera", no_yes_names, 0);
+    s.fov = make_number("fov", "Field Of View", 110, 1, 10, 170);
+    s.first_person_height =
+        make_number("first_person_height", "1st Person Height", 0, 0.03125, 0, 1);
+    s.first_person_angle = make_number("first_person_angle", "1st Person Angle", 0, 1, 0, 40);
+    s.third_person_height = make_number("third_person_height", "3rd Person Height", 5, 1, 0, 20);
+    s.third_person_distance =
+        make_number("third_person_distance", "3rd Person Distance", 10, 1, 5, 40);
+    s.volume = make_number("volume", "Volume", 10, 1, 0, 10);
+    s.playback_mode = make_choice("playback_mode", "Playback Mode", playback_names, 0);
     s.billboard_optimize_lookahead = 8;
     s.message_lines = 5;
     s.bindings[bind_throttle] = binding("throttle_key", "Throttle", "x");

@@ -97,6 +97,18 @@ struct settings_record {
 };
 extern settings_record settings;
 
+// A choice over a fixed list of names, and a number with its menu step and range.
+template <int N>
+setting_choice make_choice(const char* key, const char* label, const char* const (&names)[N],
+                           int index) {
+    return {key, label, names, N, index};
+}
+inline setting_number make_number(const char* key, const char* label, double value, double step,
+                                  double minimum, double maximum) {
+    return {key, label, value, step, minimum, maximum};
+}
+extern const char* const no_yes_names[2]; // "No", "Yes"
+
 // Gives every setting its start value (the graphics ones from preset 0).
 void settings_reset();
 // Sets the twelve graphics settings of a preset: 0 Compatibility, 1 High FPS, 2 Normal,

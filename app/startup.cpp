@@ -17,6 +17,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "race/race.h"
+#include "render/gl_caps.h"
 #include "render/render.h"
 #include "resources/files.h"
 #include "resources/textures.h"
@@ -131,8 +132,10 @@ int startup(int argc, char** argv, game_window** window_out) {
         s.voice = nullptr;
         memset(s.name, 0, sizeof s.name);
     }
-    derive_render_settings();                   // 15
-    int status = read_command_line(argc, argv); // 16
+    derive_render_settings(); // 15
+    int status = read_command_line(argc, argv);
+    texture_options = {run_settings.texture_reduce, run_settings.texture_compress,
+                       run_settings.debug_level}; // 16
     if (status >= 0) return status;
 
     track_list_build(); // 17
@@ -149,7 +152,12 @@ int startup(int argc, char** argv, game_window** window_out) {
     *window_out = window;
     open_audio();                                           // 19
     if (!wait_for_window(window)) return startup_skip_loop; // 20: straight to shutdown
-    gl_load_capabilities();                                 // 21
+    if (gl_load_capabilities()) {                           // 21
+        log_printf("GL_VENDOR: %s\n", gl_caps.vendor.c_str());
+        log_printf("GL_RENDERER: %s\n", gl_caps.renderer.c_str());
+        log_printf("GL_VERSION: %s\n", gl_caps.version.c_str());
+        log_printf("GL_EXTENSIONS: %s\n", gl_caps.extensions.c_str());
+    }
     derive_gl_settings(gl_shaders_usable(), gl_build_shaders);
     gl_initial_state(run_settings.flat_shading); // 22
     fonts_setup();                               // 23

@@ -4,7 +4,7 @@
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/window.h"
-#include "render/gl.h"
+#include "render/gl_caps.h"
 #include "render/render.h"
 #include "support/child_process.h"
 #include "support/png_file.h"

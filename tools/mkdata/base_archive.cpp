@@ -6,6 +6,11 @@ std::string make_base_archive() {
     std::vector<archive_member> members = {
         {"about.txt", "Tarvik game data.\n"
                       "Every file here is made by the game's own data generator.\n"},
+        {"font.png", make_font_picture()},
+        {"tach.png", make_tach_picture()},
+        {"shifter.png", make_shifter_picture()},
+        {"pitboard.png", make_pitboard_picture()},
+        {"title.png", make_title_picture()},
     };
     return archive_encode(members);
 }

@@ -33,6 +33,16 @@ int write_data(const std::string& folder) {
     return ok ? 0 : 1;
 }
 
+// For looking at the pictures alone while drawing them.
+int write_pictures(const std::string& folder) {
+    bool ok = put(folder + "/font.png", make_font_picture());
+    ok = put(folder + "/tach.png", make_tach_picture()) && ok;
+    ok = put(folder + "/shifter.png", make_shifter_picture()) && ok;
+    ok = put(folder + "/pitboard.png", make_pitboard_picture()) && ok;
+    ok = put(folder + "/title.png", make_title_picture()) && ok;
+    return ok ? 0 : 1;
+}
+
 int write_digest_header(const std::string& path) {
     std::string text = "// Made by mkdata: the digest of the base archive it writes.\n"
                        "#pragma once\n"
@@ -46,6 +56,7 @@ int write_digest_header(const std::string& path) {
 int main(int argc, char** argv) {
     if (argc == 3 && strcmp(argv[1], "--data") == 0) return write_data(argv[2]);
     if (argc == 3 && strcmp(argv[1], "--digest-header") == 0) return write_digest_header(argv[2]);
-    fprintf(stderr, "usage: mkdata --data FOLDER | --digest-header FILE\n");
+    if (argc == 3 && strcmp(argv[1], "--pictures") == 0) return write_pictures(argv[2]);
+    fprintf(stderr, "usage: mkdata --data FOLDER | --digest-header FILE | --pictures FOLDER\n");
     return 2;
 }

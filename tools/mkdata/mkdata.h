@@ -15,5 +15,11 @@ struct data_file {
 
 // The base archive "zzzz.saf" whose digest the game checks at start-up.
 std::string make_base_archive();
+// The pictures of the base archive, as PNG bytes.
+std::string make_font_picture();
+std::string make_tach_picture();
+std::string make_shifter_picture();
+std::string make_pitboard_picture();
+std::string make_title_picture();
 // The loose files of the default tracks.
 std::vector<data_file> make_tracks();
