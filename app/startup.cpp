@@ -159,6 +159,9 @@ int startup(int argc, char** argv, game_window** window_out) {
         log_printf("GL_EXTENSIONS: %s\n", gl_caps.extensions.c_str());
     }
     derive_gl_settings(gl_shaders_usable(), gl_build_shaders);
+    log_printf("Shader programs %s\n", run_settings.shaders  ? "built"
+                                       : gl_shaders_usable() ? "not in use"
+                                                             : "not supported by this GL");
     gl_initial_state(run_settings.flat_shading); // 22
     fonts_setup();                               // 23
     for (const char* name : {"!@tach.png", "!@shifter.png", "!@pitboard.png", "!@title.png"})

@@ -162,6 +162,24 @@ TEST_F(textures, fonts_are_cut_at_their_marker_columns) {
     EXPECT_FLOAT_EQ(none.advance['a'], 2.0f / 3);
 }
 
+// The game's own data: its font and one texture in each format load through the manager.
+TEST_F(textures, the_default_data_loads_in_every_format) {
+    setenv("QD_HOME", std::filesystem::path(TARVIK_BINARY).parent_path().c_str(), 1);
+    file_system_reset();
+    for (const char* name :
+         {"@colors/white.png", "@colors/grey.ppm", "@colors/tape.r7", "@colors/blink.seq",
+          "@colors/plain.png", "!@title.png", "!@tach.png", "!@shifter.png", "!@pitboard.png"})
+        EXPECT_NE(texture_load(name), 0u) << name;
+    EXPECT_EQ(texture_load("@colors/plain.png"), texture_load("@colors/white.png"));
+    std::string printable;
+    for (int c = '!'; c <= '~'; ++c) printable += (char)c;
+    load_font(&main_font, "@font.png", printable.c_str(), false);
+    EXPECT_NE(main_font.texture, 0u);
+    EXPECT_GT(main_font.advance['A'], 0.3f);
+    EXPECT_LT(main_font.advance['A'], 1.5f);
+    EXPECT_LT(main_font.advance['!'], main_font.advance['W']) << "a proportional font";
+}
+
 TEST_F(textures, text_widths_skip_escapes_and_follow_tabs_and_lines) {
     main_font = font_record{};
     for (float& a : main_font.advance) a = 0.5f;

@@ -12,5 +12,6 @@ std::string make_base_archive() {
         {"pitboard.png", make_pitboard_picture()},
         {"title.png", make_title_picture()},
     };
+    for (archive_member& m : make_colour_pictures()) members.push_back(std::move(m));
     return archive_encode(members);
 }

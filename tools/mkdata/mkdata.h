@@ -21,5 +21,7 @@ std::string make_tach_picture();
 std::string make_shifter_picture();
 std::string make_pitboard_picture();
 std::string make_title_picture();
+// The plain textures under "colors/", one in each texture format.
+std::vector<archive_member> make_colour_pictures();
 // The loose files of the default tracks.
 std::vector<data_file> make_tracks();
