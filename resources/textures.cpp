@@ -45,7 +45,15 @@ struct link_record {
     std::string name, target;
 };
 
+// A picture kept as pixels, by name.
+struct kept_image {
+    std::string name;
+    int32_t generation;
+    image pixels; // 3 channels, power-of-two sizes, mip chain
+};
+
 std::vector<texture_record> textures;
+std::vector<std::unique_ptr<kept_image>> kept_images;
 std::vector<std::unique_ptr<animation>> animations;
 std::vector<link_record> links;
 
@@ -76,15 +84,56 @@ image resampled(const uint8_t* pixels, int width, int height, int channels) {
     return out;
 }
 
-texture_record* find_loaded(const std::string& name) {
-    for (texture_record& t : textures) {
-        if (t.name == name) return &t;
-        if (strcasecmp(t.name.c_str(), name.c_str()) == 0) {
+// The first entry of the list whose name is the requested one, exactly or but for case.
+template <typename List, typename Name>
+auto find_named(List& list, const std::string& name, Name name_of) -> decltype(&*list.begin()) {
+    for (auto& entry : list) {
+        const std::string& n = name_of(entry);
+        if (n == name) return &entry;
+        if (strcasecmp(n.c_str(), name.c_str()) == 0) {
             print_message(("Warning: case mismatch on '" + name.substr(0, 900) + "'").c_str());
-            return &t;
+            return &entry;
         }
     }
     return nullptr;
+}
+
+texture_record* find_loaded(const std::string& name) {
+    return find_named(textures, name,
+                      [](const texture_record& t) -> const std::string& { return t.name; });
+}
+
+// Level 0 of a picture at the next powers of two, its chain rebuilt, reduced like a texture.
+image reduced_rgb(image img, int reduction) {
+    if (img.channels == 4) { // the ground has no use for alpha
+        std::vector<uint8_t> rgb((size_t)img.width * img.height * 3);
+        for (size_t i = 0; i < (size_t)img.width * img.height; ++i)
+            memcpy(&rgb[i * 3], &img.pixels[i * 4], 3);
+        img.pixels = std::move(rgb);
+        img.channels = 3;
+        img.has_mips = false;
+    }
+    if (!power_of_two(img.width) || !power_of_two(img.height))
+        img = resampled(img.pixels.data(), img.width, img.height, 3);
+    for (int r = 0; r < reduction && img.width > reduce_floor && img.height > reduce_floor; ++r) {
+        image half;
+        half.width = img.width / 2;
+        half.height = img.height / 2;
+        half.channels = 3;
+        half.pixels.resize((size_t)half.width * half.height * 3);
+        for (int y = 0; y < half.height; ++y)
+            for (int x = 0; x < half.width; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    auto at = [&](int dx, int dy) {
+                        return img.pixels[((size_t)(2 * y + dy) * img.width + 2 * x + dx) * 3 + c];
+                    };
+                    half.pixels[((size_t)y * half.width + x) * 3 + c] =
+                        (uint8_t)((at(0, 0) + at(1, 0) + at(0, 1) + at(1, 1)) >> 2);
+                }
+        img = std::move(half);
+    }
+    image_build_mips(&img, false);
+    return img;
 }
 
 int flags_for(const std::string& name) {
@@ -332,6 +381,42 @@ const char* texture_info(unsigned id) {
     return nullptr;
 }
 
+int image_load(const char* requested, const uint8_t** pixels, int* width, int* height) {
+    int reduction = texture_options.reduce;
+    if (requested[0] == '!') {
+        reduction = 0;
+        ++requested;
+    }
+    std::string name = requested;
+    auto name_of = [](const std::unique_ptr<kept_image>& k) -> const std::string& {
+        return k->name;
+    };
+    std::unique_ptr<kept_image>* found = find_named(kept_images, name, name_of);
+    if (!found) {
+        image img;
+        if (!image_read(name.c_str(), &img) || img.channels < 3) {
+            if (texture_options.debug)
+                print_message(("Can't open texture \"" + name.substr(0, 900) + "\"").c_str());
+            return 0;
+        }
+        kept_images.push_back(std::make_unique<kept_image>(
+            kept_image{name, texture_generation, reduced_rgb(std::move(img), reduction)}));
+        found = &kept_images.back();
+    } else if ((*found)->generation != 0) {
+        (*found)->generation = texture_generation;
+    }
+    *pixels = (*found)->pixels.pixels.data();
+    *width = (*found)->pixels.width;
+    *height = (*found)->pixels.height;
+    return 1;
+}
+
+const char* image_name(const uint8_t* pixels) {
+    for (const auto& k : kept_images)
+        if (k->pixels.pixels.data() == pixels) return k->name.c_str();
+    return nullptr;
+}
+
 void texture_collect() {
     for (size_t i = textures.size(); i-- > 0;) {
         texture_record& t = textures[i];
@@ -341,6 +426,12 @@ void texture_collect() {
         gl.DeleteTextures(1, &t.id);
         texture_memory -= t.memory < texture_memory ? t.memory : texture_memory;
         textures.erase(textures.begin() + (long)i);
+    }
+    for (size_t i = kept_images.size(); i-- > 0;) {
+        const kept_image& k = *kept_images[i];
+        if (k.generation == 0 || k.generation == texture_generation) continue;
+        if (texture_options.debug) log_printf("deleting image %.900s\n", k.name.c_str());
+        kept_images.erase(kept_images.begin() + (long)i);
     }
     for (size_t i = animations.size(); i-- > 0;) {
         if (texture_name(animations[i]->id)) continue;
@@ -354,6 +445,7 @@ void texture_cache_free() {
     for (texture_record& t : textures)
         if (gl.DeleteTextures) gl.DeleteTextures(1, &t.id);
     textures.clear();
+    kept_images.clear();
     animations.clear();
     links.clear();
     texture_memory = 0;

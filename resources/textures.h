@@ -30,6 +30,12 @@ const char* texture_info(unsigned id);
 // texture_memory. Sizes that are no power of two are resampled to the next powers.
 unsigned texture_upload(const uint8_t* pixels, int width, int height, int channels, bool has_mips,
                         int reduction, int flags, uint32_t* memory);
+// The pixels of a picture instead of a texture (the ground drawn in software): 3 channels,
+// sizes made powers of two and reduced like a texture's, with the mip chain after level 0.
+// Kept by name with the generation, like textures. 1 on success.
+int image_load(const char* name, const uint8_t** pixels, int* width, int* height);
+// The name a kept image was loaded under; null when unknown.
+const char* image_name(const uint8_t* pixels);
 // Frees every texture, kept image and animation of an older generation (not generation 0).
 void texture_collect();
 // Frees every texture (shutdown).

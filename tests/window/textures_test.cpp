@@ -133,6 +133,26 @@ TEST_F(textures, collection_frees_older_generations_only) {
     EXPECT_STREQ(texture_name(fresh), "@new.png");
 }
 
+TEST_F(textures, kept_images_are_pixels_made_ready_for_the_ground) {
+    put("ground.png", rgb_png(300, 300, 77));
+    texture_generation = 3;
+    texture_options.reduce = 1;
+    const uint8_t* pixels = nullptr;
+    int width = 0, height = 0;
+    ASSERT_TRUE(image_load("@ground.png", &pixels, &width, &height));
+    EXPECT_EQ(width, 256) << "resampled to 512, then one level dropped";
+    EXPECT_EQ(height, 256);
+    EXPECT_EQ(pixels[0], 77);
+    EXPECT_EQ(pixels[(size_t)256 * 256 * 3], 77) << "the chain follows level 0";
+    const uint8_t* again = nullptr;
+    ASSERT_TRUE(image_load("@GROUND.png", &again, &width, &height));
+    EXPECT_EQ(again, pixels);
+    EXPECT_STREQ(image_name(pixels), "@ground.png");
+    texture_generation = 4;
+    texture_collect();
+    EXPECT_EQ(image_name(pixels), nullptr);
+}
+
 // A font picture: marker columns close each glyph in a band's top row; a marker pixel in
 // column 0 starts the next band.
 TEST_F(textures, fonts_are_cut_at_their_marker_columns) {
