@@ -6,6 +6,7 @@
 #include "resources/writers.h"
 
 #include "support/child_process.h"
+#include "support/saved_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -21,22 +22,17 @@ using namespace std::string_literals;
 
 namespace {
 
-constexpr const char* environment_names[] = {"XDG_DATA_HOME", "HOME", "QD_HOME", "VEXO_LOGFILE",
-                                             "VEXO_LOGFILE_FLAGS"};
-
 // Each test gets a fresh root with the user's data folder (the user home is its "Tarvik/")
 // and the game's data folder; the environment points there and is put back afterwards.
 class FileSystem : public testing::Test {
   protected:
+    saved_environment environment{"XDG_DATA_HOME", "HOME", "QD_HOME", "VEXO_LOGFILE",
+                                  "VEXO_LOGFILE_FLAGS"};
     std::string root = make_temp_folder();
     std::string home = root + "/xdg/Tarvik/";
     std::string data = root + "/data/";
 
     void SetUp() override {
-        for (const char* name : environment_names) {
-            const char* value = getenv(name);
-            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
         setenv("XDG_DATA_HOME", (root + "/xdg").c_str(), 1);
         setenv("HOME", (root + "/home").c_str(), 1);
         setenv("QD_HOME", (root + "/data").c_str(), 1);
@@ -46,12 +42,6 @@ class FileSystem : public testing::Test {
         file_system_reset();
     }
     void TearDown() override {
-        for (const auto& [name, value] : saved) {
-            if (value)
-                setenv(name, value->c_str(), 1);
-            else
-                unsetenv(name);
-        }
         file_system_reset();
         fs::remove_all(root);
     }
@@ -69,9 +59,6 @@ class FileSystem : public testing::Test {
         for (const char* const* name = all_file_names(); *name; ++name) list.push_back(*name);
         return list;
     }
-
-  private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
 };
 
 const std::string not_opened = "(not opened)";

@@ -8,6 +8,7 @@
 
 #include "platform/messages.h"
 #include "support/child_process.h"
+#include "support/saved_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -25,20 +26,15 @@ namespace {
 
 using bytes = std::vector<uint8_t>;
 
-constexpr const char* environment_names[] = {"XDG_DATA_HOME", "HOME", "QD_HOME"};
-
 // Game names resolve to a fresh user home and data folder; the environment is put back after.
 class Images : public testing::Test {
   protected:
+    saved_environment environment{"XDG_DATA_HOME", "HOME", "QD_HOME"};
     std::string root = make_temp_folder();
     std::string home = root + "/xdg/Tarvik/";
     std::string data = root + "/data/";
 
     void SetUp() override {
-        for (const char* name : environment_names) {
-            const char* value = getenv(name);
-            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
         setenv("XDG_DATA_HOME", (root + "/xdg").c_str(), 1);
         setenv("HOME", (root + "/home").c_str(), 1);
         setenv("QD_HOME", data.c_str(), 1);
@@ -46,12 +42,6 @@ class Images : public testing::Test {
         file_system_reset();
     }
     void TearDown() override {
-        for (const auto& [name, value] : saved) {
-            if (value)
-                setenv(name, value->c_str(), 1);
-            else
-                unsetenv(name);
-        }
         file_system_reset();
         fs::remove_all(root);
     }
@@ -60,9 +50,6 @@ class Images : public testing::Test {
         ASSERT_TRUE(write_whole_file(data + name, content)) << name;
         file_system_reset();
     }
-
-  private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
 };
 
 // A plain stream over bytes, as the fuzz targets read.

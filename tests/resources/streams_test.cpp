@@ -6,6 +6,7 @@
 #include "resources/writers.h"
 
 #include "support/child_process.h"
+#include "support/saved_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -25,33 +26,22 @@ using namespace std::string_literals;
 
 namespace {
 
-constexpr const char* environment_names[] = {"XDG_DATA_HOME", "HOME", "QD_HOME"};
-
 // A fresh folder per test holding the user's data folder (the user home is its "Tarvik/")
 // and the game's data folder, where put() and open() work.
 class Streams : public testing::Test {
   protected:
+    saved_environment environment{"XDG_DATA_HOME", "HOME", "QD_HOME"};
     std::string root = make_temp_folder() + "/";
     std::string home = root + "xdg/Tarvik/";
     std::string data = root + "data/";
 
     void SetUp() override {
-        for (const char* name : environment_names) {
-            const char* value = getenv(name);
-            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
         setenv("XDG_DATA_HOME", (root + "xdg").c_str(), 1);
         setenv("HOME", (root + "home").c_str(), 1);
         setenv("QD_HOME", data.c_str(), 1);
         file_system_reset();
     }
     void TearDown() override {
-        for (const auto& [name, value] : saved) {
-            if (value)
-                setenv(name, value->c_str(), 1);
-            else
-                unsetenv(name);
-        }
         file_system_reset();
         fs::remove_all(root);
     }
@@ -62,9 +52,6 @@ class Streams : public testing::Test {
     stream* open(const std::string& name) {
         return stream_open(name[0] == '@' ? name.c_str() : (data + name).c_str(), "rb");
     }
-
-  private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
 };
 
 // What is left of the stream, read in pieces of the given size.
