@@ -108,23 +108,26 @@ std::string make_tach_picture() {
     return canvas_png(c, 4);
 }
 
+// A power-of-two picture, so the texture loads as it is; the cells are a third of it each.
 std::string make_shifter_picture() {
-    constexpr int cell = 64;
+    constexpr int side = 256;
+    constexpr float cell = side / 3.0f, k = cell / 64; // k: the scale of a 64-pixel design
     const char gears[9] = {'N', '1', '2', '3', '4', '5', '6', 'R', ' '};
-    canvas c = make_canvas(cell * 3, cell * 3, clear);
+    canvas c = make_canvas(side, side, clear);
     for (int i = 0; i < 9; i++) {
-        float x0 = (float)(i % 3 * cell), y0 = (float)(i / 3 * cell);
-        fill_rounded_box(c, x0 + 3, y0 + 3, x0 + cell - 3, y0 + cell - 3, 11,
+        float x0 = i % 3 * cell, y0 = i / 3 * cell;
+        fill_rounded_box(c, x0 + 3 * k, y0 + 3 * k, x0 + cell - 3 * k, y0 + cell - 3 * k, 11 * k,
                          {0.45f, 0.47f, 0.5f, 1});
-        fill_rounded_box(c, x0 + 5, y0 + 5, x0 + cell - 5, y0 + cell - 5, 9,
+        fill_rounded_box(c, x0 + 5 * k, y0 + 5 * k, x0 + cell - 5 * k, y0 + cell - 5 * k, 9 * k,
                          {0.07f, 0.075f, 0.09f, 1});
         // A faint sheen on the upper half of the plate.
-        fill_rounded_box(c, x0 + 7, y0 + 7, x0 + cell - 7, y0 + cell / 2.0f, 7, {1, 1, 1, 0.05f});
+        fill_rounded_box(c, x0 + 7 * k, y0 + 7 * k, x0 + cell - 7 * k, y0 + cell / 2, 7 * k,
+                         {1, 1, 1, 0.05f});
         colour col = gears[i] == 'N'   ? colour{0.3f, 1, 0.4f, 1}
                      : gears[i] == 'R' ? colour{1, 0.3f, 0.2f, 1}
                                        : colour{1, 0.86f, 0.25f, 1};
         if (gears[i] != ' ')
-            draw_glyph_centred(c, gears[i], x0 + cell / 2.0f, y0 + cell / 2.0f, 2.1f, 3.9f, col);
+            draw_glyph_centred(c, gears[i], x0 + cell / 2, y0 + cell / 2, 2.1f * k, 3.9f * k, col);
     }
     return canvas_png(c, 4);
 }
