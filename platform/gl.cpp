@@ -62,6 +62,12 @@ bool gl_functions_load() {
     ok &= load_required(&gl.Scalef, "glScalef");
     ok &= load_required(&gl.Frustum, "glFrustum");
     ok &= load_required(&gl.Ortho, "glOrtho");
+    ok &= load_required(&gl.EnableClientState, "glEnableClientState");
+    ok &= load_required(&gl.DisableClientState, "glDisableClientState");
+    ok &= load_required(&gl.VertexPointer, "glVertexPointer");
+    ok &= load_required(&gl.TexCoordPointer, "glTexCoordPointer");
+    ok &= load_required(&gl.ColorPointer, "glColorPointer");
+    ok &= load_required(&gl.DrawElements, "glDrawElements");
     load(&gl.ActiveTextureARB, "glActiveTextureARB");
     load(&gl.ClientActiveTextureARB, "glClientActiveTextureARB");
     load(&gl.MultiTexCoord2fARB, "glMultiTexCoord2fARB");

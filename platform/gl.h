@@ -48,6 +48,12 @@ struct gl_functions {
     void (*Scalef)(GLfloat, GLfloat, GLfloat);
     void (*Frustum)(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble);
     void (*Ortho)(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble);
+    void (*EnableClientState)(GLenum);
+    void (*DisableClientState)(GLenum);
+    void (*VertexPointer)(GLint, GLenum, GLsizei, const GLvoid*);
+    void (*TexCoordPointer)(GLint, GLenum, GLsizei, const GLvoid*);
+    void (*ColorPointer)(GLint, GLenum, GLsizei, const GLvoid*);
+    void (*DrawElements)(GLenum, GLsizei, GLenum, const GLvoid*);
     // Multitexture, framebuffer objects and mipmap generation (null when missing)
     PFNGLACTIVETEXTUREARBPROC ActiveTextureARB;
     PFNGLCLIENTACTIVETEXTUREARBPROC ClientActiveTextureARB;

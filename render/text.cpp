@@ -95,6 +95,50 @@ void walk(const char* text, int mode, Glyph glyph, float* end_x) {
     if (end_x) *end_x = x;
 }
 
+// Glyphs collected for one indexed draw of two triangles each.
+constexpr int batch_glyphs = 256;
+struct glyph_batch {
+    float vertices[batch_glyphs * 4][3];
+    float coords[batch_glyphs * 4][2];
+    float colours[batch_glyphs * 4][4];
+    unsigned short indices[batch_glyphs * 6];
+    int count;
+};
+glyph_batch batch;
+
+void batch_draw() {
+    if (batch.count == 0) return;
+    for (int g = 0; g < batch.count; ++g) {
+        const unsigned short first = (unsigned short)(g * 4);
+        const unsigned short corners[6] = {
+            first, (unsigned short)(first + 1), (unsigned short)(first + 2),
+            first, (unsigned short)(first + 2), (unsigned short)(first + 3)};
+        memcpy(&batch.indices[g * 6], corners, sizeof corners);
+    }
+    gl.VertexPointer(3, GL_FLOAT, 0, batch.vertices);
+    gl.TexCoordPointer(2, GL_FLOAT, 0, batch.coords);
+    gl.ColorPointer(4, GL_FLOAT, 0, batch.colours);
+    gl.DrawElements(GL_TRIANGLES, batch.count * 6, GL_UNSIGNED_SHORT, batch.indices);
+    batch.count = 0;
+}
+
+void batch_add(float x, float y, float w, const float* box, const float* colour) {
+    if (batch.count == batch_glyphs) batch_draw();
+    int at = batch.count * 4;
+    const float corners[4][4] = {{x, y, box[0], box[3]},
+                                 {x + w, y, box[2], box[3]},
+                                 {x + w, y + 1, box[2], box[1]},
+                                 {x, y + 1, box[0], box[1]}};
+    for (int i = 0; i < 4; ++i) {
+        float* v = batch.vertices[at + i];
+        v[0] = corners[i][0], v[1] = corners[i][1], v[2] = 0;
+        batch.coords[at + i][0] = corners[i][2];
+        batch.coords[at + i][1] = corners[i][3];
+        memcpy(batch.colours[at + i], colour, 4 * sizeof(float));
+    }
+    ++batch.count;
+}
+
 bool blank(const char* text) {
     for (; *text; ++text)
         if (!strchr(" \t\r\n", *text)) return false;
@@ -154,33 +198,28 @@ void draw_text(float r, float g, float b, float a, const char* text, int mode) {
     gl.BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     gl.BindTexture(GL_TEXTURE_2D, main_font.texture);
-    gl.Begin(GL_QUADS);
+    gl.EnableClientState(GL_VERTEX_ARRAY);
+    gl.EnableClientState(GL_TEXTURE_COORD_ARRAY);
+    gl.EnableClientState(GL_COLOR_ARRAY);
     walk(
         text, mode,
         [&](unsigned char c, float x, float y, int m) {
-            float cr, cg, cb;
+            float colour[4] = {0, 0, 0, a};
             if (m & mode_caller_colour) {
                 float lift = (m & mode_bold) ? 0.25f : 0;
-                cr = std::fmin(r + lift, 1), cg = std::fmin(g + lift, 1),
-                cb = std::fmin(b + lift, 1);
+                colour[0] = std::fmin(r + lift, 1);
+                colour[1] = std::fmin(g + lift, 1);
+                colour[2] = std::fmin(b + lift, 1);
             } else {
-                const float* p = palette[m & 15];
-                cr = p[0], cg = p[1], cb = p[2];
+                memcpy(colour, palette[m & 15], 3 * sizeof(float));
             }
-            const float* box = main_font.box[c];
-            float w = main_font.advance[c];
-            gl.Color4f(cr, cg, cb, a);
-            gl.TexCoord2f(box[0], box[3]);
-            gl.Vertex3f(x, y, 0);
-            gl.TexCoord2f(box[2], box[3]);
-            gl.Vertex3f(x + w, y, 0);
-            gl.TexCoord2f(box[2], box[1]);
-            gl.Vertex3f(x + w, y + 1, 0);
-            gl.TexCoord2f(box[0], box[1]);
-            gl.Vertex3f(x, y + 1, 0);
+            batch_add(x, y, main_font.advance[c], main_font.box[c], colour);
         },
         nullptr);
-    gl.End();
+    batch_draw();
+    gl.DisableClientState(GL_COLOR_ARRAY);
+    gl.DisableClientState(GL_TEXTURE_COORD_ARRAY);
+    gl.DisableClientState(GL_VERTEX_ARRAY);
     gl.Disable(GL_TEXTURE_2D);
 }
 

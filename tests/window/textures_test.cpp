@@ -200,6 +200,42 @@ TEST_F(textures, the_default_data_loads_in_every_format) {
     EXPECT_LT(main_font.advance['!'], main_font.advance['W']) << "a proportional font";
 }
 
+// Text drawn with the game's font over the start colour: coloured escapes and more glyphs than
+// one batch holds; the picture is kept for a person to look at.
+TEST_F(textures, text_draws_in_its_colours) {
+    setenv("QD_HOME", std::filesystem::path(TARVIK_BINARY).parent_path().c_str(), 1);
+    file_system_reset();
+    fonts_setup();
+    ASSERT_NE(main_font.texture, 0u);
+    window_frame* frame = window_begin_frame(w);
+    ASSERT_NE(frame, nullptr);
+    gl_initial_state(0);
+    set_projection(frame->width, frame->height, 90);
+    render_clear_frame();
+    overlay_grid(5);
+    text_white("Tarvik 0123456789");
+    gl.Translatef(0, -1.5f, 0);
+    text_shadowed(1, 1, 0, 1, "\x1b[31mred \x1b[32mgreen \x1b[0;1mbold");
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += "Holeshot! ";
+    gl.Translatef(0, -1.5f, 0);
+    text_line(many.c_str());
+    overlay_end();
+    std::vector<unsigned char> rgb((size_t)frame->width * frame->height * 3);
+    ASSERT_TRUE(read_frame_pixels(frame->width, frame->height, rgb.data()));
+    window_end_frame(w);
+    write_png_bottom_up("window_text.png", frame->width, frame->height, rgb.data());
+    size_t white = 0, red = 0, green = 0;
+    for (size_t i = 0; i < rgb.size(); i += 3) {
+        white += rgb[i] > 220 && rgb[i + 1] > 220 && rgb[i + 2] > 220;
+        red += rgb[i] > 140 && rgb[i + 1] < 90 && rgb[i + 2] < 90;
+        green += rgb[i] < 90 && rgb[i + 1] > 140 && rgb[i + 2] < 120;
+    }
+    EXPECT_GT(white, 150u);
+    EXPECT_GT(red, 30u);
+    EXPECT_GT(green, 30u);
+}
+
 TEST_F(textures, text_widths_skip_escapes_and_follow_tabs_and_lines) {
     main_font = font_record{};
     for (float& a : main_font.advance) a = 0.5f;
