@@ -27,20 +27,26 @@ void config_warning(int line, const char* format, ...) {
         log_printf("config warning: %s\n", text);
 }
 
-bool set_number(setting_number* n, const char* text) {
-    double value;
-    if (sscanf(text, "%lf", &value) != 1) return false;
-    n->value = value < n->minimum ? n->minimum : value > n->maximum ? n->maximum : value;
+namespace {
+// Reads one number and stores it clamped; the value as read goes to *read.
+bool read_number(setting_number* n, const char* text, double* read) {
+    if (sscanf(text, "%lf", read) != 1) return false;
+    n->value = *read < n->minimum ? n->minimum : *read > n->maximum ? n->maximum : *read;
     return true;
+}
+} // namespace
+
+bool set_number(setting_number* n, const char* text) {
+    double read;
+    return read_number(n, text, &read);
 }
 
 bool config_set_number(setting_number* n, const char* text, int line) {
-    if (!set_number(n, text)) {
+    double value;
+    if (!read_number(n, text, &value)) {
         config_warning(line, "%s: \"%.100s\" is not a number, kept %f", n->key, text, n->value);
         return false;
     }
-    double value;
-    sscanf(text, "%lf", &value);
     if (value != n->value)
         config_warning(line, "%s: %.100s is outside %f..%f, set to %f", n->key, text, n->minimum,
                        n->maximum, n->value);

@@ -59,11 +59,7 @@ void capture_by_axis() {
     b->axis = c.axes[best];
     b->axis_low = best_value > 0 ? capture_range_low : -capture_range_low;
     b->axis_high = best_value > 0 ? capture_range_high : -capture_range_high;
-    for (int i = 0; i < c.axis_count; ++i)
-        if (i != best) input_axis_close(c.axes[i]);
-    c.axis_count = 0;
-    c.active = 0;
-    if (run_settings.debug_level) log_printf("Done watching pots\n");
+    control_capture_end(best);
 }
 
 void append_audio_capture() {
@@ -74,6 +70,15 @@ void append_audio_capture() {
 }
 
 } // namespace
+
+void control_capture_end(int kept_axis) {
+    control_capture_state& c = control_capture;
+    for (int i = 0; i < c.axis_count; ++i)
+        if (i != kept_axis) input_axis_close(c.axes[i]);
+    c.axis_count = 0;
+    c.active = 0;
+    if (run_settings.debug_level) log_printf("Done watching pots\n");
+}
 
 void run_frame_ticks(game_window* window) {
     loop_state_record& L = loop_state;

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int max_extrapolate_ticks = 64;
 constexpr int history_delay_ticks = 127;  // warm-up shows remote riders this far back
-constexpr int stale_update_ticks = 128;   // a remote state older than 1 s
 constexpr double start_gate_seconds = 10; // the flaps move this long after the drop
 constexpr int results_interval_ticks = 512;
 
@@ -51,8 +50,7 @@ void sort_by_speed(std::vector<int>& riders) {
 // A remote rider takes part while its state is fresh, unless it straggles behind a player
 // who does not.
 bool remote_collides(int slot, int own) {
-    if (race_state.tick_count - race_state.slots[slot].last_update_tick >= stale_update_ticks)
-        return false;
+    if (remote_state_stale(slot)) return false;
     return !(!rider_is_straggler(own) && rider_is_straggler(slot));
 }
 

@@ -29,14 +29,6 @@ bool is_menu_key(int key, uint32_t code) {
     return loop_state.menu_keys[key] && loop_state.menu_keys[key] == code;
 }
 
-void end_capture() {
-    control_capture_state& c = control_capture;
-    for (int i = 0; i < c.axis_count; ++i) input_axis_close(c.axes[i]);
-    c.axis_count = 0;
-    c.active = 0;
-    if (run_settings.debug_level) log_printf("Done watching pots\n");
-}
-
 // Keys (not typed characters) settle a capture; Escape cancels it.
 void capture_by_key(game_window* window, uint32_t code) {
     if (!is_menu_key(menu_key_esc, code)) {
@@ -49,7 +41,7 @@ void capture_by_key(game_window* window, uint32_t code) {
             b->axis = nullptr;
         }
     }
-    end_capture();
+    control_capture_end(-1);
 }
 
 void move_viewed_slot(int direction) {

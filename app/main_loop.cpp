@@ -29,7 +29,6 @@ namespace {
 constexpr int pause_text_row = 1, warmup_text_row = 28;
 constexpr int terrain_work_budget = 8000;
 constexpr float menu_volume_remote = 0.25f; // a menu over someone else's ride: quieter
-constexpr int stale_update_ticks = 128;
 
 void refresh_view_mode() {
     int& view = loop_state.view_mode;
@@ -70,7 +69,7 @@ bool slot_silent(int s) {
     if (session_warmup() && slot.kind == rider_local && s != race_state.viewed_slot) return true;
     int own = session_own_slot();
     if (slot.kind != rider_remote || own >= slot_count || !race_state.slots[own].bike) return false;
-    if (race_state.tick_count - slot.last_update_tick >= stale_update_ticks) return true;
+    if (remote_state_stale(s)) return true;
     return !rider_is_straggler(own) && rider_is_straggler(s);
 }
 

@@ -93,6 +93,9 @@ double frame_time_step();
 double stretch_toward_server(double step, int server_tick_target);
 // Runs the ticks the frame's step allows, with their input events.
 void run_frame_ticks(game_window* window);
+// Ends the controls page's wait for a binding: every watched axis but kept_axis (-1: all) is
+// closed.
+void control_capture_end(int kept_axis);
 // One input event, as the tick whose time slot it falls in sees it.
 void handle_input_event(game_window* window, uint32_t code, int pressed);
 // Axis values and the sums into control_outputs for this tick.

@@ -25,3 +25,7 @@ bool viewed_is_local() {
     int v = race_state.viewed_slot;
     return viewed_bike() && race_state.slots[v].kind == rider_local;
 }
+
+bool remote_state_stale(int slot) {
+    return race_state.tick_count - race_state.slots[slot].last_update_tick >= remote_stale_ticks;
+}

@@ -35,6 +35,10 @@ struct race_state_record {
 };
 extern race_state_record race_state;
 
+constexpr int remote_stale_ticks = 128; // a remote state older than 1 s is stale
+// The slot's latest state from the server is at least remote_stale_ticks old.
+bool remote_state_stale(int slot);
+
 // Every slot empty at its rest values: no bike, remote, no voice, no name.
 void race_slots_clear();
 // The bike in the viewed slot, or null.

@@ -18,9 +18,7 @@ constexpr float version_rows = 32; // the version text is 1/32 of the screen hig
 // wider than 2:1.
 void draw_title() {
     if (!gl.ClearColor) return;
-    gl.ClearColor(0, 0, 0, 0);
-    render_clear_frame();
-    gl.ClearColor(0.196078f, 0.6f, 0.8f, 0);
+    render_clear_frame_black();
     float h = half_height, w = 2 * h;
     if (half_width > w) {
         w = half_width;

@@ -71,6 +71,13 @@ void render_clear_frame() {
     if (gl_ready) gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
+void render_clear_frame_black() {
+    if (!gl_ready) return;
+    gl.ClearColor(0, 0, 0, 0);
+    render_clear_frame();
+    gl.ClearColor(start_colour[0], start_colour[1], start_colour[2], start_colour[3]);
+}
+
 int read_frame_pixels(int width, int height, unsigned char* rgb) {
     if (!gl_ready) return 0;
     gl.ReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb);

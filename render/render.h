@@ -12,8 +12,9 @@ int gl_build_shaders();
 void gl_initial_state(int flat);
 void gl_finish_frame();
 void set_projection(int width, int height, double fov_degrees);
-// Clears the frame to the clear colour.
+// Clears the frame to the clear colour (the start-up sky blue), or to black.
 void render_clear_frame();
+void render_clear_frame_black();
 // Reads the frame as RGB rows, bottom row first; 0 when it can't.
 int read_frame_pixels(int width, int height, unsigned char* rgb);
 
